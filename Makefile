@@ -1,0 +1,31 @@
+# The README's commands. `make test` and `make demo` each do all the set-up
+# first (scripts/bootstrap), so they work on a fresh Debian 12 machine.
+PRESETS_TESTED := native native-asan windows
+
+.PHONY: all bootstrap build test demo clean $(addprefix build-,$(PRESETS_TESTED)) $(addprefix test-,$(PRESETS_TESTED))
+
+all: build
+
+bootstrap:
+	@[ -n "$(SKIP_BOOTSTRAP)" ] || scripts/bootstrap
+
+build-%: bootstrap
+	@cmake --preset $* >/dev/null
+	@cmake --build --preset $*
+
+build: build-native build-windows
+
+test-%: build-%
+	@ctest --preset $*
+
+# Every test of both targets; non-zero exit on any failure.
+test: bootstrap
+	@status=0; for preset in $(PRESETS_TESTED); do \
+	  $(MAKE) --no-print-directory SKIP_BOOTSTRAP=1 test-$$preset || status=1; \
+	done; exit $$status
+
+demo: build-windows
+	@scripts/demo build/windows
+
+clean:
+	rm -rf build

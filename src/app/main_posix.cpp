@@ -1,0 +1,3 @@
+#include "app/installer_main.h"
+
+int main() { return InstallerMain(nullptr); }

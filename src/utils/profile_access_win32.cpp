@@ -1,0 +1,25 @@
+#include <windows.h>
+
+#include <vector>
+
+#include "utils/profile_access.h"
+
+namespace Utils {
+
+std::wstring ReadProfileString(const std::wstring& section, const std::wstring& key,
+                               const std::wstring& defaultValue, size_t bufferSize,
+                               const std::wstring& path) {
+  if (bufferSize == 0) return {};
+  std::vector<wchar_t> buffer(bufferSize, L'\0');
+  const DWORD length =
+      GetPrivateProfileStringW(section.c_str(), key.c_str(), defaultValue.c_str(), buffer.data(),
+                               static_cast<DWORD>(bufferSize), path.c_str());
+  return std::wstring(buffer.data(), length);
+}
+
+unsigned ReadProfileInt(const std::wstring& section, const std::wstring& key, int defaultValue,
+                        const std::wstring& path) {
+  return GetPrivateProfileIntW(section.c_str(), key.c_str(), defaultValue, path.c_str());
+}
+
+}  // namespace Utils
