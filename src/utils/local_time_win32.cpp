@@ -1,0 +1,15 @@
+#include <time.h>
+
+#include "utils/local_time.h"
+
+namespace Utils {
+
+LocalTime ToLocalTime(int64_t secondsSince1970) {
+  const __time64_t moment = secondsSince1970;
+  tm fields{};
+  if (_localtime64_s(&fields, &moment) != 0) return {};
+  return {fields.tm_year + 1900, fields.tm_mon + 1, fields.tm_mday,
+          fields.tm_hour,        fields.tm_min,     fields.tm_sec};
+}
+
+}  // namespace Utils
