@@ -97,6 +97,16 @@ TEST(ChildProcess, ErrorAndInputPipesAreTheChildsOwn) {
   EXPECT_FALSE(child.WriteInput("x", 1));  // closed
 }
 
+TEST(ChildProcess, WritingToAChildThatEndedFailsWithoutHarm) {
+  ChildProcess child;
+  child.Start(FixtureCommand({L"--exit", L"0"}));
+  ASSERT_TRUE(child.Wait(kHangGuardMs));
+  // Nobody reads the input any more; natively this would raise SIGPIPE.
+  const std::string data(1024, 'x');
+  EXPECT_FALSE(child.WriteInput(data.data(), data.size()));
+  EXPECT_EQ(child.ExitCode(), 0u);
+}
+
 std::vector<std::wstring> PrintedArguments(const std::wstring& commandLine) {
   ChildProcess child;
   child.Start(commandLine);
