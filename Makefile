@@ -2,7 +2,7 @@
 # first (scripts/bootstrap), so they work on a fresh Debian 12 machine.
 # build-NAME and test-NAME are pattern rules and so not listed as .PHONY (make
 # looks for no implicit rule for a phony target).
-PRESETS_TESTED := native native-asan windows
+PRESETS_TESTED := native native-asan native-tsan windows
 
 .PHONY: all bootstrap build test demo clean
 
