@@ -29,3 +29,19 @@ set_target_properties(kelvra_lzma7z PROPERTIES
 
 # The test HTTP server's single header.
 set(KELVRA_HTTPLIB_INCLUDE ${KELVRA_DEPS_DIR}/common/include)
+
+# zlib: gzip of analytics batches (and of the test server's decoding).
+if(WIN32)
+  add_library(kelvra_zlib INTERFACE)
+  target_link_libraries(kelvra_zlib INTERFACE ${KELVRA_ZLIB_LIB})
+  add_library(ZLIB::ZLIB ALIAS kelvra_zlib)
+else()
+  find_package(ZLIB REQUIRED)
+endif()
+
+# jsoncpp: the tests read the records of decoded batches with it.
+if(WIN32)
+  find_package(jsoncpp CONFIG REQUIRED PATHS ${KELVRA_TARGET_DEPS}/lib/cmake/jsoncpp NO_DEFAULT_PATH)
+else()
+  find_package(jsoncpp CONFIG REQUIRED)
+endif()
