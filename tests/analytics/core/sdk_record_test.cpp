@@ -54,6 +54,8 @@ struct NameCase {
   const char* reason;  // what follows "The <label> " when refused
 };
 
+void PrintTo(const NameCase& c, std::ostream* out) { *out << '"' << c.name << '"'; }
+
 class NameRules : public SdkTest, public ::testing::WithParamInterface<NameCase> {};
 
 TEST_P(NameRules, ApplyToEventNamesAndPropertyKeys) {
@@ -160,6 +162,8 @@ struct ProfileCase {
   const char* type;
   const char* properties;  // the exact "properties" text
 };
+
+void PrintTo(const ProfileCase& c, std::ostream* out) { *out << c.label; }
 
 class ProfileRecords : public SdkTest, public ::testing::WithParamInterface<ProfileCase> {};
 
