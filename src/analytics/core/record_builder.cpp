@@ -57,8 +57,9 @@ std::optional<ObjectNode> BuildRecord(const std::string& action, const std::stri
   record.SetString("type", action);
   record.SetValue("time", ValueNode::Int(time));
   record.SetString("distinct_id", identity.distinctId);
-  record.SetObject("properties", merged);
-  record.SetObject("lib", lib);
+  // Moved, not copied: a record is built once per event, on the caller's thread.
+  record.SetValue("properties", ValueNode::Object(std::move(merged)));
+  record.SetValue("lib", ValueNode::Object(std::move(lib)));
   record.SetValue("_track_id", ValueNode::Int(NewTrackId()));
   if (!project.empty()) record.SetString("project", project);
   if (action == "track" || action == "track_signup") record.SetString("event", eventName);
