@@ -4,7 +4,7 @@
 # looks for no implicit rule for a phony target).
 PRESETS_TESTED := native native-asan native-tsan windows
 
-.PHONY: all bootstrap build test demo clean
+.PHONY: all bootstrap build test demo bench clean
 
 all: build
 
@@ -28,6 +28,10 @@ test: bootstrap
 
 demo: build-windows
 	@scripts/demo build/windows
+
+# Benchmarks of the native build; figures are printed, nothing is gated.
+bench: build-native
+	@build/native/bin/analytics-bench
 
 clean:
 	rm -rf build

@@ -93,6 +93,13 @@ ValueNode ValueNode::Object(const ObjectNode& value) {
   return node;
 }
 
+ValueNode ValueNode::Object(ObjectNode&& value) {
+  ValueNode node;
+  node.kind_ = OBJECT;
+  node.object_ = std::make_unique<ObjectNode>(std::move(value));
+  return node;
+}
+
 void ValueNode::AppendJson(std::string& out) const {
   switch (kind_) {
     case NUMBER:

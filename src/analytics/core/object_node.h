@@ -30,6 +30,8 @@ class ValueNode {
   static ValueNode DateTime(int64_t seconds, int32_t milliseconds);
   static ValueNode Bool(bool value);
   static ValueNode Object(const ObjectNode& value);
+  // Takes the entries over instead of copying them.
+  static ValueNode Object(ObjectNode&& value);
 
   Kind kind() const { return kind_; }
   double number() const { return scalar_.number; }
