@@ -12,6 +12,10 @@ bool FolderExists(const std::wstring& path);
 // (GetLastError on Windows, errno on POSIX) in `code` when given.
 bool CreateOneFolder(const std::wstring& path, long* code = nullptr);
 
+// The system's temporary folder with its trailing separator (Windows: as
+// GetTempPathW gives it; POSIX: $TMPDIR, else /tmp); empty when unknown.
+std::wstring SystemTempFolder();
+
 // The whole file, or none when it cannot be opened or read.
 std::optional<std::string> ReadFileBytes(const std::wstring& path);
 

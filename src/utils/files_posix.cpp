@@ -3,6 +3,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdlib>
+
 #include "utils/files.h"
 #include "utils/text_convert.h"
 
@@ -27,6 +29,13 @@ bool CreateOneFolder(const std::wstring& path, long* code) {
   if (mkdir(Narrow(path).c_str(), 0777) == 0) return true;
   if (code) *code = errno;
   return false;
+}
+
+std::wstring SystemTempFolder() {
+  const char* tmp = std::getenv("TMPDIR");
+  std::wstring folder = NarrowToWide(tmp && *tmp ? tmp : "/tmp", kUtf8CodePage);
+  if (!folder.empty() && folder.back() != L'/') folder += L'/';
+  return folder;
 }
 
 std::optional<std::string> ReadFileBytes(const std::wstring& path) {

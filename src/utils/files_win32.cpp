@@ -22,6 +22,12 @@ bool CreateOneFolder(const std::wstring& path, long* code) {
   return false;
 }
 
+std::wstring SystemTempFolder() {
+  wchar_t path[MAX_PATH + 1] = {};
+  const DWORD length = GetTempPathW(MAX_PATH + 1, path);
+  return length > 0 && length <= MAX_PATH ? std::wstring(path, length) : std::wstring();
+}
+
 std::optional<std::string> ReadFileBytes(const std::wstring& path) {
   const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                   nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
