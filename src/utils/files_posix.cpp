@@ -1,13 +1,73 @@
+#include <errno.h>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
 
 #include "utils/files.h"
 #include "utils/text_convert.h"
 
 namespace Utils {
+namespace {
+
+std::string Narrow(const std::wstring& path) { return WideToNarrow(path, kUtf8CodePage); }
+
+}  // namespace
 
 bool FileExists(const std::wstring& path) {
   struct stat info {};
-  return stat(WideToNarrow(path, kUtf8CodePage).c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
+  return stat(Narrow(path).c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
+}
+
+bool FolderExists(const std::wstring& path) {
+  struct stat info {};
+  return !path.empty() && stat(Narrow(path).c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+bool CreateOneFolder(const std::wstring& path, long* code) {
+  if (mkdir(Narrow(path).c_str(), 0777) == 0) return true;
+  if (code) *code = errno;
+  return false;
+}
+
+std::wstring SystemTempFolder() {
+  const char* tmp = std::getenv("TMPDIR");
+  std::wstring folder = NarrowToWide(tmp && *tmp ? tmp : "/tmp", kUtf8CodePage);
+  if (!folder.empty() && folder.back() != L'/') folder += L'/';
+  return folder;
+}
+
+std::optional<std::string> ReadFileBytes(const std::wstring& path) {
+  const int fd = open(Narrow(path).c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return std::nullopt;
+  std::string bytes;
+  char block[8192];
+  for (;;) {
+    const ssize_t got = read(fd, block, sizeof block);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) {
+      close(fd);
+      return std::nullopt;
+    }
+    if (got == 0) break;
+    bytes.append(block, static_cast<size_t>(got));
+  }
+  close(fd);
+  return bytes;
+}
+
+bool WriteFileBytes(const std::wstring& path, const std::string& bytes) {
+  const int fd = open(Narrow(path).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  if (fd < 0) return false;
+  size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t put = write(fd, bytes.data() + done, bytes.size() - done);
+    if (put < 0 && errno == EINTR) continue;
+    if (put <= 0) break;
+    done += static_cast<size_t>(put);
+  }
+  return close(fd) == 0 && done == bytes.size();
 }
 
 }  // namespace Utils

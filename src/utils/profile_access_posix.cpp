@@ -16,3 +16,12 @@ unsigned ReadProfileInt(const std::wstring& section, const std::wstring& key, in
 }
 
 }  // namespace Utils
+
+namespace Utils {
+
+bool WriteProfileString(const std::wstring& section, const std::wstring& key,
+                        const std::wstring& value, const std::wstring& path) {
+  return ProfileFile::WriteString(path, section, key, value);
+}
+
+}  // namespace Utils

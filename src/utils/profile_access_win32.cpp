@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "utils/profile_access.h"
+#include "utils/profile_file.h"
 
 namespace Utils {
 
@@ -20,6 +21,13 @@ std::wstring ReadProfileString(const std::wstring& section, const std::wstring& 
 unsigned ReadProfileInt(const std::wstring& section, const std::wstring& key, int defaultValue,
                         const std::wstring& path) {
   return GetPrivateProfileIntW(section.c_str(), key.c_str(), defaultValue, path.c_str());
+}
+
+bool WriteProfileString(const std::wstring& section, const std::wstring& key,
+                        const std::wstring& value, const std::wstring& path) {
+  // The system's writer would let a line break in a value add entries.
+  if (!ProfileFile::IsWritableEntry(section, key, value)) return false;
+  return WritePrivateProfileStringW(section.c_str(), key.c_str(), value.c_str(), path.c_str());
 }
 
 }  // namespace Utils

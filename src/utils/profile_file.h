@@ -1,7 +1,8 @@
-// Settings files in the INI form, read with the semantics of the Windows
-// profile functions: first matching section only, names compared without
-// regard to ASCII case, blanks around names and values dropped, one pair of
-// matching quotes around a value stripped, values cut to the caller's buffer.
+// Settings files in the INI form, read and written with the semantics of the
+// Windows profile functions: first matching section only, names compared
+// without regard to ASCII case, blanks around names and values dropped, one
+// pair of matching quotes around a value stripped, values cut to the caller's
+// buffer. Writing edits only the line concerned and keeps the file's encoding.
 #pragma once
 #include <optional>
 #include <string>
@@ -24,6 +25,29 @@ class ProfileFile {
   // As GetPrivateProfileIntW: missing or empty gives the default; otherwise
   // the decimal prefix after blanks and a sign, wrapping modulo 2^32.
   unsigned GetInt(const std::wstring& section, const std::wstring& key, int defaultValue) const;
+
+  // As WritePrivateProfileStringW with a value: the bytes of the file
+  // afterwards, from its bytes before (none: no file yet). The key's line in
+  // the first matching section gets the value; a missing key goes after the
+  // section's last entry, a missing section to the end of the file. Every
+  // other line stays as it was. New files and files without a byte-order mark
+  // are written in the ANSI code page (UTF-8 on POSIX); files with a mark keep
+  // their encoding. None when IsWritableEntry refuses the entry.
+  static std::optional<std::string> WithString(const std::optional<std::string>& bytes,
+                                               const std::wstring& section,
+                                               const std::wstring& key, const std::wstring& value);
+
+  // The same on a file; false when the entry is refused or the file cannot be
+  // written (a missing folder is not created).
+  static bool WriteString(const std::wstring& path, const std::wstring& section,
+                          const std::wstring& key, const std::wstring& value);
+
+  // Whether writing the entry keeps the file's structure: a line break in any
+  // part would add lines of the writer's choosing, a "=" in the key or a key
+  // opening with "[" would be read back as something else, and an empty
+  // section or key names nothing.
+  static bool IsWritableEntry(const std::wstring& section, const std::wstring& key,
+                              const std::wstring& value);
 
  private:
   struct Entry {

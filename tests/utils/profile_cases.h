@@ -44,6 +44,8 @@ inline const std::vector<ProfileStringCase>& ProfileStringCases() {
       {"lone carriage returns end lines", "[Install]\rKey=v\r", L"Install", L"Key", L"d", 260, L"v"},
       {"comment line is no key", "[Install]\n;Key=1\nKey=2\n", L"Install", L"Key", L"d", 260, L"2"},
       {"blank lines and indented header", "\n\n   [Install]   \n\nKey=v\n", L"Install", L"Key", L"d", 260, L"v"},
+      {"blanks inside the brackets", "[ Install ]\nKey=v\n", L"Install", L"Key", L"d", 260, L"v"},
+      {"caller's blanks around names ignored", "[Install]\nKey=v\n", L" Install ", L" Key ", L"d", 260, L"v"},
   };
   return cases;
 }
