@@ -220,3 +220,32 @@ TEST(Shapes, OutlinesStayInsideAndIgnoreAlpha) {
 }
 
 }  // namespace
+
+#include "ui/render/language_table.h"
+
+namespace {
+
+TEST(LanguageTable, TokensOfKnownIdsAreReplaced) {
+  SkinUI::ClearLanguageTexts();
+  SkinUI::AddLanguageText(7, L"安装");
+  SkinUI::AddLanguageText(12, L"100%{7}");  // the scan goes on into a replacement
+  SkinUI::AddLanguageText(13, L"%{13}");    // a text that is its own token stays
+  struct Case {
+    const wchar_t* text;
+    const wchar_t* drawn;
+  };
+  const Case cases[] = {
+      {L"%{7}", L"安装"},
+      {L"%{8}", L"%{8}"},  // not registered
+      {L"%{7} and %{7}", L"安装 and 安装"},
+      {L"a %{12} b", L"a 100安装 b"},
+      {L"%{13}", L"%{13}"},
+      {L"50% %{7}", L"50% 安装"},
+      {L"%{} %{x} %{7", L"%{} %{x} %{7"},
+      {L"%%{7}", L"%安装"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(SkinUI::ReplaceLanguageTokens(c.text), c.drawn) << c.text;
+  SkinUI::ClearLanguageTexts();
+}
+
+}  // namespace
