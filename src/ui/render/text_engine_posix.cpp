@@ -8,6 +8,7 @@
 #include FT_SYNTHESIS_H
 
 #include <algorithm>
+#include <cstdlib>
 #include <map>
 #include <mutex>
 #include <tuple>
@@ -200,7 +201,10 @@ class FreeTypeEngine : public ITextEngineUI {
 
   static bool FindFontFile(const FontSpec& font, std::string& file, int& index) {
     static std::once_flag once;
-    std::call_once(once, [] { FcInit(); });
+    std::call_once(once, [] {
+      // fontconfig keeps its configuration until FcFini; release it at exit.
+      if (FcInit()) std::atexit(FcFini);
+    });
     FcPattern* pattern = FcPatternCreate();
     if (!pattern) return false;
     const std::string family = Utils::WideToNarrow(font.face, Utils::kUtf8CodePage);
