@@ -3,7 +3,6 @@
 // decompressed once however many files it holds.
 #include <cstdlib>
 #include <cstring>
-#include <new>
 
 #include "ui/skin_archive.h"
 #include "utils/utf16_bytes.h"

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 
 #include "support/test_skin.h"
 #include "ui/skin_archive.h"
