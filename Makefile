@@ -33,6 +33,7 @@ demo: build-windows
 bench: build-native
 	@build/native/bin/analytics-bench
 	@build/native/bin/render-bench
+	@build/native/bin/skin-archive-bench
 
 clean:
 	rm -rf build

@@ -1,0 +1,17 @@
+#include <windows.h>
+
+#include "ui/skin_resource.h"
+
+namespace SkinUI {
+
+ResourceBytes FindSkinResource(void* module, int id) {
+  const HMODULE handle = static_cast<HMODULE>(module);
+  const HRSRC info = FindResourceW(handle, MAKEINTRESOURCEW(id), L"ZIPRES");
+  if (!info) return {};
+  const HGLOBAL loaded = LoadResource(handle, info);
+  const void* data = loaded ? LockResource(loaded) : nullptr;
+  if (!data) return {};
+  return {data, SizeofResource(handle, info)};
+}
+
+}  // namespace SkinUI
