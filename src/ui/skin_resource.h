@@ -2,6 +2,7 @@
 // its number (147 for every window of the installer).
 #pragma once
 #include <cstddef>
+#include <string>
 
 namespace SkinUI {
 
@@ -16,5 +17,9 @@ struct ResourceBytes {
 // POSIX: there are no resources; the archive the build linked into the
 // program answers for kSkinResourceId, and `module` is not used.
 ResourceBytes FindSkinResource(void* module, int id);
+
+// Any resource by type and name (images a layout names with "res" and
+// "restype"). POSIX has no executable resources: always missing there.
+ResourceBytes FindNamedResource(void* module, const std::wstring& type, const std::wstring& name);
 
 }  // namespace SkinUI

@@ -8,4 +8,6 @@ ResourceBytes FindSkinResource(void*, int id) {
   return {EmbeddedSkin::kBytes, EmbeddedSkin::kSize};
 }
 
+ResourceBytes FindNamedResource(void*, const std::wstring&, const std::wstring&) { return {}; }
+
 }  // namespace SkinUI

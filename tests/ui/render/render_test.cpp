@@ -249,3 +249,35 @@ TEST(LanguageTable, TokensOfKnownIdsAreReplaced) {
 }
 
 }  // namespace
+
+#include <filesystem>
+
+#include "support/test_files.h"
+#include "ui/render/image_loader.h"
+#include "ui/skin_state.h"
+
+namespace {
+
+TEST(ImageLoader, SwatchesSkinFilesAndFailures) {
+  TempFolder folder;
+  std::filesystem::create_directories(folder.Path() / "res");
+  WriteBytes((folder.Path() / "res" / "dot.png").wstring(), PngOf(1, 1, {0, 0, 255, 255}));
+  WriteBytes((folder.Path() / "res" / "empty.png").wstring(), "");
+  SkinUI::SetSkinFolderPath(folder.Path().wstring());
+
+  const auto file = SkinUI::LoadImage(L"res\\dot.png", L"", 0);
+  ASSERT_TRUE(file);
+  EXPECT_EQ(file->pixels.At(0, 0), 0xFF0000FFu);
+  EXPECT_TRUE(file->resourceType.empty());
+
+  const auto swatch = SkinUI::LoadImage(L"#FF102030", SkinUI::kColorResourceType, 0);
+  ASSERT_TRUE(swatch);
+  EXPECT_EQ(swatch->pixels.At(0, 0), 0xFF102030u);
+
+  EXPECT_FALSE(SkinUI::LoadImage(L"res\\missing.png", L"", 0));
+  EXPECT_FALSE(SkinUI::LoadImage(L"res\\empty.png", L"", 0));
+  EXPECT_FALSE(SkinUI::LoadImage(L"NOSUCHIMAGE", L"PNG", 0));  // no such resource
+  SkinUI::SetSkinFolderPath(L"");
+}
+
+}  // namespace
