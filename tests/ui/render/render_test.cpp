@@ -281,3 +281,48 @@ TEST(ImageLoader, SwatchesSkinFilesAndFailures) {
 }
 
 }  // namespace
+
+#include "ui/render/image_table.h"
+
+namespace {
+
+TEST(ImageDescriptionState, LoadsOncePerHostAndDrawsOnEveryPaint) {
+  TempFolder folder;
+  std::filesystem::create_directories(folder.Path() / "res");
+  const std::wstring file = (folder.Path() / "res" / "check.png").wstring();
+  std::vector<uint8_t> rgba;
+  for (int i = 0; i < 15 * 14; ++i) rgba.insert(rgba.end(), {0x16, 0x75, 0xFE, 255});
+  WriteBytes(file, PngOf(15, 14, rgba));
+  SkinUI::SetSkinFolderPath(folder.Path().wstring());
+
+  SkinUI::ImageTable host;
+  SkinUI::ImageDescriptionState state;
+  state.SetText(L"file='res\\check.png' dest='0,2,15,16' ");
+  EXPECT_FALSE(state.Draw(nullptr, nullptr, false, {0, 0, 20, 20}, {0, 0, 20, 20}));  // no host: nothing
+  EXPECT_EQ(state.Image(), nullptr);
+  EXPECT_FALSE(state.Draw(nullptr, &host, false, {0, 0, 20, 20}, {0, 0, 20, 20}));  // loads only
+  ASSERT_NE(state.Image(), nullptr);
+  EXPECT_EQ(host.Find(L"res\\check.png"), state.Image());
+
+  std::filesystem::remove(file);  // decoded once: the table keeps serving it
+  Surface surface(20, 20);
+  EXPECT_TRUE(state.Draw(&surface, &host, false, {2, 0, 20, 20}, surface.Bounds()));
+  EXPECT_EQ(surface.At(2, 2), 0xFF1675FEu);
+  EXPECT_EQ(surface.At(16, 15), 0xFF1675FEu);
+  EXPECT_EQ(surface.At(2, 1), 0u);
+  EXPECT_EQ(surface.At(17, 2), 0u);
+  // Outside the paint rectangle nothing is drawn.
+  EXPECT_FALSE(state.Draw(&surface, &host, false, {2, 0, 20, 20}, {0, 17, 20, 20}));
+
+  SkinUI::ImageDescriptionState other;
+  other.SetText(L"res\\check.png");  // the same name comes from the host's table
+  EXPECT_TRUE(other.Draw(&surface, &host, false, {0, 0, 15, 14}, surface.Bounds()));
+  EXPECT_EQ(other.Image(), state.Image());
+
+  SkinUI::ImageDescriptionState missing;
+  missing.SetText(L"file='res\\none.png'");
+  EXPECT_FALSE(missing.Draw(&surface, &host, false, {0, 0, 20, 20}, surface.Bounds()));
+  SkinUI::SetSkinFolderPath(L"");
+}
+
+}  // namespace
