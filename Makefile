@@ -32,6 +32,7 @@ demo: build-windows
 # Benchmarks of the native build; figures are printed, nothing is gated.
 bench: build-native
 	@build/native/bin/analytics-bench
+	@build/native/bin/download-bench
 
 clean:
 	rm -rf build
