@@ -1,29 +1,26 @@
 #include "download/md5.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 namespace {
 
-constexpr uint32_t kShift[64] = {7, 12, 17, 22, 7, 12, 17, 22, 7, 12, 17, 22, 7, 12, 17, 22,
-                                 5, 9,  14, 20, 5, 9,  14, 20, 5, 9,  14, 20, 5, 9,  14, 20,
-                                 4, 11, 16, 23, 4, 11, 16, 23, 4, 11, 16, 23, 4, 11, 16, 23,
-                                 6, 10, 15, 21, 6, 10, 15, 21, 6, 10, 15, 21, 6, 10, 15, 21};
-
-// floor(abs(sin(i + 1)) * 2^32), the table of RFC 1321 section 3.4.
-constexpr uint32_t kSine[64] = {
-    0xd76aa478, 0xe8c7b756, 0x242070db, 0xc1bdceee, 0xf57c0faf, 0x4787c62a, 0xa8304613,
-    0xfd469501, 0x698098d8, 0x8b44f7af, 0xffff5bb1, 0x895cd7be, 0x6b901122, 0xfd987193,
-    0xa679438e, 0x49b40821, 0xf61e2562, 0xc040b340, 0x265e5a51, 0xe9b6c7aa, 0xd62f105d,
-    0x02441453, 0xd8a1e681, 0xe7d3fbc8, 0x21e1cde6, 0xc33707d6, 0xf4d50d87, 0x455a14ed,
-    0xa9e3e905, 0xfcefa3f8, 0x676f02d9, 0x8d2a4c8a, 0xfffa3942, 0x8771f681, 0x6d9d6122,
-    0xfde5380c, 0xa4beea44, 0x4bdecfa9, 0xf6bb4b60, 0xbebfbc70, 0x289b7ec6, 0xeaa127fa,
-    0xd4ef3085, 0x04881d05, 0xd9d4d039, 0xe6db99e5, 0x1fa27cf8, 0xc4ac5665, 0xf4292244,
-    0x432aff97, 0xab9423a7, 0xfc93a039, 0x655b59c3, 0x8f0ccc92, 0xffeff47d, 0x85845dd1,
-    0x6fa87e4f, 0xfe2ce6e0, 0xa3014314, 0x4e0811a1, 0xf7537e82, 0xbd3af235, 0x2ad7d2bb,
-    0xeb86d391};
-
 inline uint32_t Rotate(uint32_t x, uint32_t n) { return (x << n) | (x >> (32 - n)); }
+
+// One step of each round (RFC 1321 section 3.4): a = b + ((a + f(b,c,d) + x + t) <<< s).
+inline void StepF(uint32_t& a, uint32_t b, uint32_t c, uint32_t d, uint32_t x, uint32_t s, uint32_t t) {
+  a = b + Rotate(a + (d ^ (b & (c ^ d))) + x + t, s);
+}
+inline void StepG(uint32_t& a, uint32_t b, uint32_t c, uint32_t d, uint32_t x, uint32_t s, uint32_t t) {
+  a = b + Rotate(a + (c ^ (d & (b ^ c))) + x + t, s);
+}
+inline void StepH(uint32_t& a, uint32_t b, uint32_t c, uint32_t d, uint32_t x, uint32_t s, uint32_t t) {
+  a = b + Rotate(a + (b ^ c ^ d) + x + t, s);
+}
+inline void StepI(uint32_t& a, uint32_t b, uint32_t c, uint32_t d, uint32_t x, uint32_t s, uint32_t t) {
+  a = b + Rotate(a + (c ^ (b | ~d)) + x + t, s);
+}
 
 inline uint32_t LoadLittle(const uint8_t* p) {
   return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
@@ -40,25 +37,81 @@ void Md5Context::Init() {
   std::memset(buffer_, 0, sizeof buffer_);
 }
 
+// The 64 steps written out: with fixed rounds, shifts and word indexes the
+// compiler keeps everything in registers, which keeps the digest of a large
+// package from dominating its check.
 void Md5Context::Transform(const uint8_t block[64]) {
   uint32_t x[16];
-  for (int i = 0; i < 16; ++i) x[i] = LoadLittle(block + 4 * i);
-  uint32_t a = state_[0], b = state_[1], c = state_[2], d = state_[3];
-  for (int i = 0; i < 64; ++i) {
-    uint32_t f;
-    int g;
-    if (i < 16) {
-      f = (b & c) | (~b & d), g = i;
-    } else if (i < 32) {
-      f = (b & d) | (c & ~d), g = (5 * i + 1) & 15;
-    } else if (i < 48) {
-      f = b ^ c ^ d, g = (3 * i + 5) & 15;
-    } else {
-      f = c ^ (b | ~d), g = (7 * i) & 15;
-    }
-    const uint32_t next = b + Rotate(a + f + kSine[i] + x[g], kShift[i]);
-    a = d, d = c, c = b, b = next;
+  if constexpr (std::endian::native == std::endian::little) {
+    std::memcpy(x, block, sizeof x);  // the words are already in place
+  } else {
+    for (int i = 0; i < 16; ++i) x[i] = LoadLittle(block + 4 * i);
   }
+  uint32_t a = state_[0], b = state_[1], c = state_[2], d = state_[3];
+  StepF(a, b, c, d, x[0], 7, 0xd76aa478);
+  StepF(d, a, b, c, x[1], 12, 0xe8c7b756);
+  StepF(c, d, a, b, x[2], 17, 0x242070db);
+  StepF(b, c, d, a, x[3], 22, 0xc1bdceee);
+  StepF(a, b, c, d, x[4], 7, 0xf57c0faf);
+  StepF(d, a, b, c, x[5], 12, 0x4787c62a);
+  StepF(c, d, a, b, x[6], 17, 0xa8304613);
+  StepF(b, c, d, a, x[7], 22, 0xfd469501);
+  StepF(a, b, c, d, x[8], 7, 0x698098d8);
+  StepF(d, a, b, c, x[9], 12, 0x8b44f7af);
+  StepF(c, d, a, b, x[10], 17, 0xffff5bb1);
+  StepF(b, c, d, a, x[11], 22, 0x895cd7be);
+  StepF(a, b, c, d, x[12], 7, 0x6b901122);
+  StepF(d, a, b, c, x[13], 12, 0xfd987193);
+  StepF(c, d, a, b, x[14], 17, 0xa679438e);
+  StepF(b, c, d, a, x[15], 22, 0x49b40821);
+  StepG(a, b, c, d, x[1], 5, 0xf61e2562);
+  StepG(d, a, b, c, x[6], 9, 0xc040b340);
+  StepG(c, d, a, b, x[11], 14, 0x265e5a51);
+  StepG(b, c, d, a, x[0], 20, 0xe9b6c7aa);
+  StepG(a, b, c, d, x[5], 5, 0xd62f105d);
+  StepG(d, a, b, c, x[10], 9, 0x02441453);
+  StepG(c, d, a, b, x[15], 14, 0xd8a1e681);
+  StepG(b, c, d, a, x[4], 20, 0xe7d3fbc8);
+  StepG(a, b, c, d, x[9], 5, 0x21e1cde6);
+  StepG(d, a, b, c, x[14], 9, 0xc33707d6);
+  StepG(c, d, a, b, x[3], 14, 0xf4d50d87);
+  StepG(b, c, d, a, x[8], 20, 0x455a14ed);
+  StepG(a, b, c, d, x[13], 5, 0xa9e3e905);
+  StepG(d, a, b, c, x[2], 9, 0xfcefa3f8);
+  StepG(c, d, a, b, x[7], 14, 0x676f02d9);
+  StepG(b, c, d, a, x[12], 20, 0x8d2a4c8a);
+  StepH(a, b, c, d, x[5], 4, 0xfffa3942);
+  StepH(d, a, b, c, x[8], 11, 0x8771f681);
+  StepH(c, d, a, b, x[11], 16, 0x6d9d6122);
+  StepH(b, c, d, a, x[14], 23, 0xfde5380c);
+  StepH(a, b, c, d, x[1], 4, 0xa4beea44);
+  StepH(d, a, b, c, x[4], 11, 0x4bdecfa9);
+  StepH(c, d, a, b, x[7], 16, 0xf6bb4b60);
+  StepH(b, c, d, a, x[10], 23, 0xbebfbc70);
+  StepH(a, b, c, d, x[13], 4, 0x289b7ec6);
+  StepH(d, a, b, c, x[0], 11, 0xeaa127fa);
+  StepH(c, d, a, b, x[3], 16, 0xd4ef3085);
+  StepH(b, c, d, a, x[6], 23, 0x04881d05);
+  StepH(a, b, c, d, x[9], 4, 0xd9d4d039);
+  StepH(d, a, b, c, x[12], 11, 0xe6db99e5);
+  StepH(c, d, a, b, x[15], 16, 0x1fa27cf8);
+  StepH(b, c, d, a, x[2], 23, 0xc4ac5665);
+  StepI(a, b, c, d, x[0], 6, 0xf4292244);
+  StepI(d, a, b, c, x[7], 10, 0x432aff97);
+  StepI(c, d, a, b, x[14], 15, 0xab9423a7);
+  StepI(b, c, d, a, x[5], 21, 0xfc93a039);
+  StepI(a, b, c, d, x[12], 6, 0x655b59c3);
+  StepI(d, a, b, c, x[3], 10, 0x8f0ccc92);
+  StepI(c, d, a, b, x[10], 15, 0xffeff47d);
+  StepI(b, c, d, a, x[1], 21, 0x85845dd1);
+  StepI(a, b, c, d, x[8], 6, 0x6fa87e4f);
+  StepI(d, a, b, c, x[15], 10, 0xfe2ce6e0);
+  StepI(c, d, a, b, x[6], 15, 0xa3014314);
+  StepI(b, c, d, a, x[13], 21, 0x4e0811a1);
+  StepI(a, b, c, d, x[4], 6, 0xf7537e82);
+  StepI(d, a, b, c, x[11], 10, 0xbd3af235);
+  StepI(c, d, a, b, x[2], 15, 0x2ad7d2bb);
+  StepI(b, c, d, a, x[9], 21, 0xeb86d391);
   state_[0] += a, state_[1] += b, state_[2] += c, state_[3] += d;
 }
 
