@@ -89,6 +89,28 @@ TEST_F(CurlClientTest, ResumesACutTransferFromThePartFileWithoutNewDiscovery) {
   EXPECT_FALSE(Utils::FileExists(client.Path(true)));
 }
 
+// A part file that already holds the package is the download; one longer
+// than the package is no prefix of it and is fetched afresh (a resume past
+// the end could only draw 416 on every attempt).
+TEST_F(CurlClientTest, APartFileOfTheWholePackageOrMoreIsNotResumed) {
+  const struct {
+    uint64_t extra;
+    size_t gets;
+  } cases[] = {{0, 0}, {1, 1}, {kMiB, 1}};
+  for (const auto& c : cases) {
+    fixtures::PackageServer server(kMiB + 5);
+    CurlClient client(Wide(server.PackageUrl()), Destination(), nullptr, nullptr);
+    std::string bytes(server.Size(), '\0');
+    fixtures::PackageBytes(0, bytes.size(), bytes.data());
+    WriteBytes(client.Path(true), bytes + std::string(c.extra, 'x'));
+    ASSERT_EQ(client.Start(), 0) << c.extra;
+    const auto requests = server.PackageRequests();
+    EXPECT_EQ(Count(requests, "GET"), c.gets) << c.extra;
+    for (const auto& request : requests) EXPECT_EQ(request.range, "") << c.extra;
+    EXPECT_TRUE(HoldsPackage(Destination(), server.Size())) << c.extra;
+  }
+}
+
 TEST_F(CurlClientTest, ErrorStatusesEndTheAttempt) {
   const struct {
     int headStatus, getStatus, result;
