@@ -34,6 +34,7 @@ bench: build-native
 	@build/native/bin/analytics-bench
 	@build/native/bin/render-bench
 	@build/native/bin/skin-archive-bench
+	@build/native/bin/download-bench
 
 clean:
 	rm -rf build

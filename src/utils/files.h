@@ -1,5 +1,7 @@
 // File-system queries and small whole-file operations shared by the installer.
 #pragma once
+#include <cstdint>
+#include <cstdio>
 #include <optional>
 #include <string>
 
@@ -24,5 +26,15 @@ std::optional<std::string> ReadFileBytes(const std::wstring& path);
 
 // Replaces the file's contents (creating it; the folder must exist).
 bool WriteFileBytes(const std::wstring& path, const std::string& bytes);
+
+// C runtime streams and file operations on wide paths: a path is never
+// squeezed through the ANSI code page, so a folder named in another script
+// still works. Mode as for fopen, e.g. L"rb", L"ab+". Null on failure, errno set.
+FILE* OpenFileStream(const std::wstring& path, const wchar_t* mode);
+// 64 bits: packages of 2 GiB and more. None when the file cannot be measured.
+std::optional<int64_t> FileSize(const std::wstring& path);
+bool RemoveFile(const std::wstring& path);
+// Fails when `to` exists.
+bool RenameFile(const std::wstring& from, const std::wstring& to);
 
 }  // namespace Utils

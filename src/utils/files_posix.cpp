@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
 
 #include "utils/files.h"
@@ -74,6 +75,24 @@ bool WriteFileBytes(const std::wstring& path, const std::string& bytes) {
     done += static_cast<size_t>(put);
   }
   return close(fd) == 0 && done == bytes.size();
+}
+
+FILE* OpenFileStream(const std::wstring& path, const wchar_t* mode) {
+  return std::fopen(Narrow(path).c_str(), WideToNarrow(mode, kUtf8CodePage).c_str());
+}
+
+std::optional<int64_t> FileSize(const std::wstring& path) {
+  struct stat info {};
+  if (stat(Narrow(path).c_str(), &info) != 0 || S_ISDIR(info.st_mode)) return std::nullopt;
+  return static_cast<int64_t>(info.st_size);
+}
+
+bool RemoveFile(const std::wstring& path) { return unlink(Narrow(path).c_str()) == 0; }
+
+bool RenameFile(const std::wstring& from, const std::wstring& to) {
+  // rename() would replace `to`; Windows' rename does not, and callers expect that.
+  if (access(Narrow(to).c_str(), F_OK) == 0) return false;
+  return std::rename(Narrow(from).c_str(), Narrow(to).c_str()) == 0;
 }
 
 }  // namespace Utils

@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdio>
 
 #include "utils/files.h"
 
@@ -63,6 +64,24 @@ bool WriteFileBytes(const std::wstring& path, const std::string& bytes) {
     done += put;
   }
   return CloseHandle(file) && done == bytes.size();
+}
+
+FILE* OpenFileStream(const std::wstring& path, const wchar_t* mode) {
+  return _wfopen(path.c_str(), mode);
+}
+
+std::optional<int64_t> FileSize(const std::wstring& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data) ||
+      (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+    return std::nullopt;
+  return static_cast<int64_t>(uint64_t(data.nFileSizeHigh) << 32 | data.nFileSizeLow);
+}
+
+bool RemoveFile(const std::wstring& path) { return _wremove(path.c_str()) == 0; }
+
+bool RenameFile(const std::wstring& from, const std::wstring& to) {
+  return _wrename(from.c_str(), to.c_str()) == 0;
 }
 
 }  // namespace Utils
