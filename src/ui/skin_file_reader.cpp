@@ -51,8 +51,9 @@ Outcome FromArchive(const std::wstring& name, unsigned long long limit, std::str
 }
 
 Outcome FromDisk(const std::wstring& path, unsigned long long limit, std::string& out) {
-  const std::optional<unsigned long long> size = Utils::FileSize(path);
-  if (!size) return Outcome::NotFound;
+  const std::optional<int64_t> measured = Utils::FileSize(path);
+  if (!measured || *measured < 0) return Outcome::NotFound;
+  const std::optional<unsigned long long> size = static_cast<unsigned long long>(*measured);
   if (*size == 0) return Outcome::Empty;
   if (*size > limit) return Outcome::TooLarge;  // checked before a byte is read
   std::optional<std::string> bytes = Utils::ReadFileBytes(path);

@@ -18,9 +18,6 @@ bool CreateOneFolder(const std::wstring& path, long* code = nullptr);
 // GetTempPathW gives it; POSIX: $TMPDIR, else /tmp); empty when unknown.
 std::wstring SystemTempFolder();
 
-// The file's size in bytes, or none when it cannot be opened.
-std::optional<unsigned long long> FileSize(const std::wstring& path);
-
 // The whole file, or none when it cannot be opened or read.
 std::optional<std::string> ReadFileBytes(const std::wstring& path);
 

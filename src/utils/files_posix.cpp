@@ -39,12 +39,6 @@ std::wstring SystemTempFolder() {
   return folder;
 }
 
-std::optional<unsigned long long> FileSize(const std::wstring& path) {
-  struct stat info {};
-  if (stat(Narrow(path).c_str(), &info) != 0 || S_ISDIR(info.st_mode)) return std::nullopt;
-  return static_cast<unsigned long long>(info.st_size);
-}
-
 std::optional<std::string> ReadFileBytes(const std::wstring& path) {
   const int fd = open(Narrow(path).c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return std::nullopt;

@@ -29,14 +29,6 @@ std::wstring SystemTempFolder() {
   return length > 0 && length <= MAX_PATH ? std::wstring(path, length) : std::wstring();
 }
 
-std::optional<unsigned long long> FileSize(const std::wstring& path) {
-  WIN32_FILE_ATTRIBUTE_DATA info{};
-  if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &info) ||
-      (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-    return std::nullopt;
-  return (static_cast<unsigned long long>(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
-}
-
 std::optional<std::string> ReadFileBytes(const std::wstring& path) {
   const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                   nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
