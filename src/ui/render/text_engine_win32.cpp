@@ -25,10 +25,10 @@ UINT FormatOf(unsigned style) {
 
 class GdiFont {
  public:
-  explicit GdiFont(const FontSpec& spec)
-      : font_(CreateFontW(-spec.height, 0, 0, 0, spec.bold ? FW_BOLD : FW_NORMAL, spec.italic,
-                          spec.underline, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                          CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH, spec.face.c_str())) {}
+  explicit GdiFont(const FontSpec& font)
+      : font_(CreateFontW(-font.height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, font.italic,
+                          font.underline, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                          CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH, font.face.c_str())) {}
   ~GdiFont() {
     if (font_) DeleteObject(font_);
   }
