@@ -219,6 +219,64 @@ TEST(Shapes, OutlinesStayInsideAndIgnoreAlpha) {
   EXPECT_EQ(line.At(4, 0), 0u);
 }
 
+// The top row of a 1-pixel outline as text: '#' drawn, '.' not.
+std::string TopRow(const Surface& surface) {
+  std::string row;
+  for (int x = 0; x < surface.Width(); ++x) row += surface.At(x, 0) ? '#' : '.';
+  return row;
+}
+
+TEST(Shapes, PenStylesDashOnePixelPensOnly) {
+  struct Case {
+    int style, width;
+    const char* topRow;
+  } cases[] = {
+      {kPenSolid, 1, "##############################"},
+      {kPenDash, 1, "##################......######"},
+      {kPenDot, 1, "###...###...###...###...###..."},
+      {kPenDashDot, 1, "#########......###......######"},
+      {kPenDashDotDot, 1, "#########...###...###...######"},
+      {kPenInsideFrame, 1, "##############################"},
+      {kPenDash, 2, "##############################"},  // wide pens are solid
+      {kPenNull, 1, ".............................."},
+      {kPenNull, 3, ".............................."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "style " << c.style << " width " << c.width);
+    Surface rectangle(30, 6);
+    DrawRectangleOutline(rectangle, rectangle.Bounds(), c.width, 0xFF102030, c.style);
+    EXPECT_EQ(TopRow(rectangle), c.topRow);
+    Surface line(30, 1);
+    DrawLine(line, {0, 0, 29, 0}, c.width, 0xFF102030, c.style);
+    EXPECT_EQ(TopRow(line), c.topRow);
+  }
+
+  // The dash goes on round the corner: the right column continues the top
+  // row's pattern (30 dots on top leave the dot run at 0 of 3).
+  Surface dotted(30, 6);
+  DrawRectangleOutline(dotted, dotted.Bounds(), 1, 0xFF102030, kPenDot);
+  EXPECT_NE(dotted.At(29, 1), 0u);
+  EXPECT_NE(dotted.At(29, 3), 0u);
+  EXPECT_EQ(dotted.At(29, 4), 0u);
+
+  // A dotted rounded outline keeps to the solid one's pixels and draws about
+  // half of them.
+  Surface solid(40, 20), dots(40, 20);
+  DrawRoundRectangleOutline(solid, solid.Bounds(), 10, 10, 1, 0xFF102030);
+  DrawRoundRectangleOutline(dots, dots.Bounds(), 10, 10, 1, 0xFF102030, kPenDot);
+  int solidCount = 0, dotCount = 0;
+  for (int y = 0; y < 20; ++y)
+    for (int x = 0; x < 40; ++x) {
+      if (dots.At(x, y)) EXPECT_NE(solid.At(x, y), 0u) << x << "," << y;
+      solidCount += solid.At(x, y) != 0, dotCount += dots.At(x, y) != 0;
+    }
+  EXPECT_GT(dotCount, solidCount * 4 / 10);
+  EXPECT_LT(dotCount, solidCount * 6 / 10);
+  Surface none(40, 20);
+  DrawRoundRectangleOutline(none, none.Bounds(), 10, 10, 2, 0xFF102030, kPenNull);
+  EXPECT_EQ(TopRow(none), std::string(40, '.'));
+}
+
 }  // namespace
 
 #include "ui/render/language_table.h"
