@@ -29,12 +29,17 @@ test: bootstrap
 demo: build-windows
 	@scripts/demo build/windows
 
-# Benchmarks of the native build; figures are printed, nothing is gated.
-bench: build-native
+# Benchmarks; figures are printed, nothing is gated. The renderer and the skin
+# archive are also timed in the Windows build under Wine.
+WINE_RUN := scripts/wine-run --prefix build/windows/wineprefix
+bench: build-native build-windows
 	@build/native/bin/analytics-bench
 	@build/native/bin/render-bench
-	@build/native/bin/skin-archive-bench
+	@build/native/bin/skin-archive-bench build/native/generated/skin.7z build/native/generated/test-skin.7z
 	@build/native/bin/download-bench
+	@echo "Under Wine:"
+	@$(WINE_RUN) build/windows/bin/render-bench.exe
+	@$(WINE_RUN) build/windows/bin/skin-archive-bench.exe
 
 clean:
 	rm -rf build
